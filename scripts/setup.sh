@@ -6,9 +6,10 @@ set -euo pipefail
 packages=(
     cmake ninja-build make python3
     g++-mingw-w64-i686-posix mingw-w64-i686-dev
+    g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
     wine wine32:i386 wine64 xvfb fonts-ipafont-gothic
     googletest libgtest-dev libbenchmark-dev libpugixml-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev locales
 )
 
 sudo_if_needed() {
@@ -34,5 +35,14 @@ if [ "${#missing[@]}" -gt 0 ]; then
         apt-get install -y -qq --no-install-recommends "${missing[@]}"
 elif [ "${need_update:-0}" = 1 ]; then
     sudo_if_needed apt-get update -qq
+fi
+
+# Wine runs with LC_ALL=ja_JP.UTF-8: the Windows side then uses code page
+# 932, and with the Linux locale present the program arguments reach it as
+# UTF-8 rather than 7-bit ASCII.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+    echo "setup: generating the ja_JP.UTF-8 locale"
+    sudo_if_needed sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    sudo_if_needed locale-gen >/dev/null
 fi
 echo "setup: all packages present"

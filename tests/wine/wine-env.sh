@@ -1,10 +1,11 @@
 # Sourced by the Wine scripts: the throwaway prefix of one build tree.
 # Needs ORLENA_BUILD_DIR (the CMake build folder) and ORLENA_WINDOWS_ARCH
-# (i686 or x86_64, the architecture of the programs to run).
+# (i686 or x86_64, the architecture of the programs to run); ORLENA_WINE_DIR
+# moves the prefix and its Xvfb state elsewhere (default: <build>/wine).
 : "${ORLENA_BUILD_DIR:?set ORLENA_BUILD_DIR to the build folder}"
 ORLENA_WINDOWS_ARCH="${ORLENA_WINDOWS_ARCH:-i686}"
 
-orlena_wine_dir="$(cd "$ORLENA_BUILD_DIR" && pwd)/wine"
+orlena_wine_dir="${ORLENA_WINE_DIR:-$(cd "$ORLENA_BUILD_DIR" && pwd)/wine}"
 export WINEPREFIX="$orlena_wine_dir/prefix"
 export WINEDEBUG=-all
 # No offers to install Mono or Gecko; the tests need neither.

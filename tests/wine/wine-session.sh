@@ -32,9 +32,11 @@ start() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "wine-session: creating $WINEPREFIX"
         orlena_wine wineboot -i >/dev/null 2>&1 || true
+        wineserver -w  # the server of the first start ends; a lasting one follows
     fi
-    # A persistent server spares every test program Wine's start-up.
-    wineserver -p </dev/null >/dev/null 2>&1
+    # A persistent server spares every test program Wine's start-up. It fails
+    # harmlessly when a server for this prefix is running already.
+    wineserver -p </dev/null >/dev/null 2>&1 || true
     orlena_wine cmd /c exit >/dev/null 2>&1 || true
 }
 

@@ -68,10 +68,21 @@ RegistryKeyBackup::RegistryKeyBackup(HKEY root, std::string path) : root_(root),
 }
 
 RegistryKeyBackup::~RegistryKeyBackup() {
-    RegDeleteKeyA(root_, path_.c_str());
-    if (!existed_) return;
+    if (!existed_) {
+        RegDeleteKeyA(root_, path_.c_str());
+        return;
+    }
     HKEY key = nullptr;
-    if (RegCreateKeyExA(root_, path_.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) return;
+    if (RegCreateKeyExA(root_, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) return;
+    // Values the test added go; the saved ones come back as they were.
+    std::vector<std::string> currentNames;
+    char name[16384];
+    for (DWORD nameLength = sizeof name; RegEnumValueA(key, static_cast<DWORD>(currentNames.size()), name, &nameLength,
+                                                       nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+         nameLength = sizeof name) {
+        currentNames.emplace_back(name, nameLength);
+    }
+    for (const std::string& current : currentNames) RegDeleteValueA(key, current.c_str());
     for (const Value& value : values_) {
         RegSetValueExA(key, value.name.c_str(), 0, value.type, value.data.data(), static_cast<DWORD>(value.data.size()));
     }

@@ -39,8 +39,9 @@ private:
     HMODULE module_;
 };
 
-// Saves a registry key's values (not its subkeys) and puts the key back as
-// it was when the backup goes, so a test may change or delete the key.
+// Saves a registry key's values (not its subkeys) and puts them back as they
+// were when the backup goes, so a test may change them or delete the key.
+// A key that did not exist is deleted again.
 class RegistryKeyBackup {
 public:
     RegistryKeyBackup(HKEY root, std::string path);
