@@ -72,7 +72,7 @@ const ParseCase kCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Table, ParseSuggestionsTest, testing::ValuesIn(kCases));
 
-// The fetch side may join the reply's network pieces with CR LF, so one can
+// A line break may stand anywhere in a reply, even inside a tag, so one can
 // land at any byte of a tag. Only inside the value or the marker may it show.
 TEST(ParseSuggestions, LineBreakAtAnyOffsetChangesOnlyTheValueOrLosesTheMarker) {
     const std::string reply = R"(<toplevel><CompleteSuggestion><suggestion data="tokyo"/></CompleteSuggestion></toplevel>)";

@@ -25,7 +25,13 @@ else
 fi
 export WINELOADER="$orlena_wine_loader"
 
-if [ -z "${DISPLAY:-}" ] && [ -f "$orlena_wine_dir/display" ]; then
+# The programs get a display of their own: ORLENA_DISPLAY when given, else
+# the Xvfb that wine-session.sh started; never the user's DISPLAY.
+if [ -n "${ORLENA_DISPLAY:-}" ]; then
+    export DISPLAY="$ORLENA_DISPLAY"
+elif [ -f "$orlena_wine_dir/display" ]; then
     DISPLAY="$(cat "$orlena_wine_dir/display")"
     export DISPLAY
+else
+    unset DISPLAY
 fi

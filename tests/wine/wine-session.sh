@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# start: creates the build tree's Wine prefix (once), starts Xvfb when no
-#        display is given and keeps a wineserver running for the test run.
+# start: creates the build tree's Wine prefix (once), starts an Xvfb of its
+#        own unless ORLENA_DISPLAY names a display, and keeps a wineserver
+#        running for the test run.
 # stop:  ends the wineserver and the Xvfb started here.
 # can-run: exits 0 when this machine can run programs of ORLENA_WINDOWS_ARCH.
 set -euo pipefail
@@ -12,7 +13,7 @@ can_run() {
 }
 
 start_display() {
-    [ -n "${DISPLAY:-}" ] && return
+    [ -n "${ORLENA_DISPLAY:-}" ] && return
     local n=90
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp </dev/null >"$orlena_wine_dir/xvfb.log" 2>&1 &
