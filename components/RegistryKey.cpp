@@ -36,21 +36,19 @@ HKEY RegistryKey::Detach() noexcept {
 
 std::optional<std::string> RegistryKey::ReadString(const char* name) const {
     if (key_ == nullptr) return std::nullopt;
-    DWORD type = 0;
-    DWORD size = 0;
-    LSTATUS status = RegQueryValueExA(key_, name, nullptr, &type, nullptr, &size);
-    // The value may grow between measuring and reading; measure again then.
-    std::vector<char> data;
-    while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
-        if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
-        data.assign(size + 1, '\0');  // room for a zero the value may lack
-        status = RegQueryValueExA(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
-        if (status == ERROR_SUCCESS) {
-            if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
-            return std::string(data.data(), strnlen(data.data(), size));
+    const auto isText = [](DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; };
+    for (;;) {
+        DWORD type = 0;
+        DWORD size = 0;
+        if (RegQueryValueExA(key_, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS || !isText(type)) {
+            return std::nullopt;
         }
+        std::vector<char> data(size + 1, '\0');  // room for a zero the value may lack
+        const LSTATUS status = RegQueryValueExA(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
+        if (status == ERROR_MORE_DATA) continue;  // it grew between measuring and reading
+        if (status != ERROR_SUCCESS || !isText(type)) return std::nullopt;
+        return std::string(data.data(), strnlen(data.data(), size));
     }
-    return std::nullopt;
 }
 
 }  // namespace orlena

@@ -6,10 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
 
-presets=(win32 native)
-runnable="$(orlena_runnable_preset)"
-[ "$runnable" = win32 ] || presets+=("$runnable")
-for preset in "${presets[@]}"; do
+for preset in $(orlena_presets); do
     echo "== build: $preset"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j "$(nproc)"

@@ -7,6 +7,15 @@ orlena_runnable_preset() {
     if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo win32; else echo win64; fi
 }
 
+# The presets to build and test here: the shipped DLLs, the native code and,
+# where it differs from win32, the runnable Windows build.
+orlena_presets() {
+    local runnable
+    runnable="$(orlena_runnable_preset)"
+    echo win32 native
+    [ "$runnable" = win32 ] || echo "$runnable"
+}
+
 orlena_arch_of_preset() {
     if [ "$1" = win32 ]; then echo i686; else echo x86_64; fi
 }

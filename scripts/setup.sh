@@ -28,13 +28,13 @@ for p in "${packages[@]}"; do
     fi
 done
 
+if [ "${#missing[@]}" -gt 0 ] || [ "${need_update:-0}" = 1 ]; then
+    sudo_if_needed apt-get update -qq || echo "setup: apt-get update reported errors; installing from what it has"
+fi
 if [ "${#missing[@]}" -gt 0 ]; then
     echo "setup: installing ${missing[*]}"
-    sudo_if_needed apt-get update -qq || echo "setup: apt-get update reported errors; installing from what it has"
     sudo_if_needed env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y -qq --no-install-recommends "${missing[@]}"
-elif [ "${need_update:-0}" = 1 ]; then
-    sudo_if_needed apt-get update -qq || echo "setup: apt-get update reported errors; installing from what it has"
 fi
 
 # Wine runs with LC_ALL=ja_JP.UTF-8: the Windows side then uses code page

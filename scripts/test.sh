@@ -9,15 +9,11 @@ source scripts/common.sh
 scripts/setup.sh
 scripts/build.sh
 
-runnable="$(orlena_runnable_preset)"
-presets=(native win32)
-[ "$runnable" = win32 ] || presets+=("$runnable")
-
 passed=0
 failed=0
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
-for preset in "${presets[@]}"; do
+for preset in $(orlena_presets); do
     echo "== test: $preset"
     status=0
     ctest --preset "$preset" -j 2 2>&1 | tee "$log" || status=$?
